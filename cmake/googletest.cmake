@@ -6,7 +6,6 @@ if(CMAKE_CROSSCOMPILING)
   set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest
                    EXCLUDE_FROM_ALL SYSTEM)
-  add_library(GTest::gtest_main ALIAS gtest_main)
 else()
   find_package(GTest REQUIRED)
 endif()
