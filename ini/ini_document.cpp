@@ -2,8 +2,7 @@
 #include "ini/ini_document.h"
 
 #include <cstring>
-#include <new>
-
+#include "ini/memory.h"
 #include "ini/text_piece_reader.h"
 
 namespace brindoka {
@@ -23,8 +22,8 @@ void IniDocument::Clear() {
   IniLine* line = firstLine_;
   while (line != nullptr) {
     IniLine* next = line->next;
-    delete[] line->text;
-    delete line;
+    ReleaseMemory(line->text);
+    ReleaseMemory(line);
     line = next;
   }
   firstLine_ = nullptr;
@@ -44,12 +43,12 @@ void IniDocument::Close() {
 }
 
 IniLine* IniDocument::Append() {
-  IniLine* line = new (std::nothrow) IniLine{LineKind::Unclassified, nullptr,
-                                             lastLine_, nullptr};
+  auto* line = static_cast<IniLine*>(AllocateMemory(sizeof(IniLine)));
   if (line == nullptr) {
     Clear();
     return nullptr;
   }
+  *line = IniLine{LineKind::Unclassified, nullptr, lastLine_, nullptr};
   if (lastLine_ != nullptr) {
     lastLine_->next = line;
   } else {
@@ -75,7 +74,7 @@ int IniDocument::Read(const char* path) {
 
     IniLine* line = Append();
     if (line == nullptr) return 0;  // the file stays open until Close
-    line->text = new (std::nothrow) char[length + 1];
+    line->text = static_cast<char*>(AllocateMemory(length + 1));
     if (line->text == nullptr) {
       Clear();
       return 0;

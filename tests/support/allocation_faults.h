@@ -1,7 +1,7 @@
-// Test-only control over the program's allocation functions: counts the
-// allocations made while armed and fails a chosen one (operator new throws
-// std::bad_alloc, the nothrow forms return none), as a machine out of memory
-// would.
+// Test-only control over the library's memory functions (ini/memory.h):
+// counts the allocations made while armed and fails a chosen one, as a
+// machine out of memory would. Test binaries link this in place of the real
+// memory functions.
 #ifndef BRINDOKA_TESTS_SUPPORT_ALLOCATION_FAULTS_H
 #define BRINDOKA_TESTS_SUPPORT_ALLOCATION_FAULTS_H
 
