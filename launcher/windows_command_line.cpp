@@ -31,8 +31,9 @@ class ArgumentSplitter {
         if (quoted && At(pos_ + 1) == '"') {
           argument += '"';  // "" inside quotes: one literal quote
           ++pos_;
+        } else {
+          quoted = !quoted;
         }
-        quoted = !quoted;
         ++pos_;
       } else {
         argument += c;

@@ -37,7 +37,8 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"a\\\"b", {"a\"b"}},          // odd: escaped quote
         SplitCase{"a\\\\\"b c\"", {"a\\b c"}},  // even: half, then a quote
         SplitCase{"a\\\\\\\"b", {"a\\\"b"}},
-        SplitCase{"\"a\"\"b\" c", {"a\"b c"}},  // "" inside quotes closes them
+        SplitCase{"\"a\"\"b\" c", {"a\"b", "c"}},  // "" inside quotes
+        SplitCase{"a\"b\"\" c d", {"ab\" c d"}},
         SplitCase{"a\"\"b", {"ab"}}));
 
 }  // namespace
