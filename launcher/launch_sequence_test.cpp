@@ -124,8 +124,8 @@ TEST(RunLaunchSequence, StartsTheCommandFromTheCurrentDirectory) {
 // and either starts the whole command or nothing.
 TEST(RunLaunchSequence, StartsTheWholeCommandOrNothingWhenMemoryRunsOut) {
   ScratchDirectory dir;
-  dir.Write("Brindoka.Ini",
-            std::string(kWorkedExample) + "javaw=" + kLong + "\n");
+  std::string path = dir.Write(
+      "Brindoka.Ini", std::string(kWorkedExample) + "javaw=" + kLong + "\n");
   InDirectory cwd(dir.Path());
   long total;
   {
@@ -143,6 +143,7 @@ TEST(RunLaunchSequence, StartsTheWholeCommandOrNothingWhenMemoryRunsOut) {
     }
     EXPECT_EQ(exitCode, 0);
     EXPECT_EQ(started.calls, 0) << "allocation " << failing << " of " << total;
+    EXPECT_FALSE(testing::FileIsOpen(path)) << "allocation " << failing;
   }
 }
 

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <filesystem>
 #include <fstream>
 
@@ -42,6 +46,22 @@ std::string ScratchDirectory::Write(const std::string& name,
   std::string path = File(name);
   std::ofstream(path, std::ios::binary).write(bytes.data(), bytes.size());
   return path;
+}
+
+bool FileIsOpen(const std::string& path) {
+#ifdef _WIN32
+  std::string moved = path + ".moved";
+  if (!MoveFileA(path.c_str(), moved.c_str())) return true;
+  MoveFileA(moved.c_str(), path.c_str());
+  return false;
+#else
+  fs::path target = fs::canonical(path);
+  std::error_code ignored;
+  for (const auto& entry : fs::directory_iterator("/proc/self/fd")) {
+    if (fs::read_symlink(entry.path(), ignored) == target) return true;
+  }
+  return false;
+#endif
 }
 
 }  // namespace brindoka::testing

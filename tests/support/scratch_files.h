@@ -24,6 +24,11 @@ class ScratchDirectory {
   std::string path_;
 };
 
+// True when this process holds the file open: on Windows the file then
+// cannot be renamed (it was opened without delete sharing); elsewhere one of
+// the process's descriptors leads to it.
+bool FileIsOpen(const std::string& path);
+
 }  // namespace brindoka::testing
 
 #endif
