@@ -1,30 +1,84 @@
 // The line store: reading, classifying and releasing the lines.
 #include "ini/ini_document.h"
 
+#include <array>
 #include <cstring>
+
 #include "ini/memory.h"
 #include "ini/text_piece_reader.h"
 
 namespace brindoka {
 
+namespace {
+
+// What each byte means to classification, looked up once per byte.
+enum : unsigned char { kOpening = 1, kClosing = 2, kEquals = 4, kEnd = 8 };
+
+constexpr std::array<unsigned char, 256> MakeClassTable() {
+  std::array<unsigned char, 256> table{};
+  table['['] = kOpening;
+  table[']'] = kClosing;
+  table['='] = kEquals;
+  table[';'] = kEnd;  // the comment does not count; the stored text keeps it
+  table['\0'] = kEnd;
+  return table;
+}
+constexpr std::array<unsigned char, 256> kClassTable = MakeClassTable();
+
+}  // namespace
+
 LineKind ClassifyLine(const char* text) {
-  // The comment does not count for classification; the stored text keeps it.
-  std::size_t length = std::strcspn(text, ";");
-  auto holds = [&](char c) { return std::memchr(text, c, length) != nullptr; };
-  if (holds('[') && holds(']')) return LineKind::Header;
-  if (holds('=')) return LineKind::Entry;
-  return LineKind::Other;
+  unsigned seen = 0;
+  for (auto* c = reinterpret_cast<const unsigned char*>(text);; ++c) {
+    unsigned char meaning = kClassTable[*c];
+    if (meaning & kEnd) break;
+    seen |= meaning;
+  }
+  if ((seen & (kOpening | kClosing)) == (kOpening | kClosing)) {
+    return LineKind::Header;
+  }
+  return (seen & kEquals) != 0 ? LineKind::Entry : LineKind::Other;
 }
 
 IniDocument::~IniDocument() { Close(); }
 
+// A block of line memory: this header, then kLineBlockSize bytes.
+struct IniDocument::LineBlock {
+  LineBlock* next;
+  std::size_t used;
+};
+
+namespace {
+
+std::size_t AlignedForLines(std::size_t size) {
+  constexpr std::size_t kAlignment = alignof(IniLine);
+  return (size + kAlignment - 1) / kAlignment * kAlignment;
+}
+
+}  // namespace
+
+void* IniDocument::TakeLineMemory(std::size_t size) {
+  static_assert(alignof(LineBlock) >= alignof(IniLine),
+                "a block's bytes start aligned for a line record");
+  size = AlignedForLines(size);
+  if (blocks_ == nullptr || kLineBlockSize - blocks_->used < size) {
+    auto* block = static_cast<LineBlock*>(
+        AllocateMemory(sizeof(LineBlock) + kLineBlockSize));
+    if (block == nullptr) return nullptr;
+    *block = LineBlock{blocks_, 0};
+    blocks_ = block;
+  }
+  unsigned char* bytes =
+      reinterpret_cast<unsigned char*>(blocks_ + 1) + blocks_->used;
+  blocks_->used += size;
+  return bytes;
+}
+
 void IniDocument::Clear() {
-  IniLine* line = firstLine_;
-  while (line != nullptr) {
-    IniLine* next = line->next;
-    ReleaseMemory(line->text);
-    ReleaseMemory(line);
-    line = next;
+  while (blocks_ != nullptr) {
+    LineBlock* next = blocks_->next;
+    ReleaseMemory(blocks_);
+    blocks_ = next;
   }
   firstLine_ = nullptr;
   lastLine_ = nullptr;
@@ -43,7 +97,7 @@ void IniDocument::Close() {
 }
 
 IniLine* IniDocument::Append() {
-  auto* line = static_cast<IniLine*>(AllocateMemory(sizeof(IniLine)));
+  auto* line = static_cast<IniLine*>(TakeLineMemory(sizeof(IniLine)));
   if (line == nullptr) {
     Clear();
     return nullptr;
@@ -67,14 +121,17 @@ int IniDocument::Read(const char* path) {
 
   TextPieceReader reader(openFile_);
   char piece[kPieceLength + 1];
-  while (reader.NextPiece(piece, kPieceLength) > 0) {
-    // The piece ends at its line feed, or at a NUL inside it.
-    piece[std::strcspn(piece, "\n")] = '\0';
-    std::size_t length = std::strlen(piece);
+  std::size_t length;
+  while ((length = reader.NextPiece(piece, kPieceLength)) > 0) {
+    // A piece holds a line feed only as its last character; the line's text
+    // ends there, or at a NUL inside it.
+    if (piece[length - 1] == '\n') --length;
+    piece[length] = '\0';
+    length = std::strlen(piece);
 
     IniLine* line = Append();
     if (line == nullptr) return 0;  // the file stays open until Close
-    line->text = static_cast<char*>(AllocateMemory(length + 1));
+    line->text = static_cast<char*>(TakeLineMemory(length + 1));
     if (line->text == nullptr) {
       Clear();
       return 0;

@@ -41,9 +41,9 @@
 //     length: a long name never matches by being cut.
 //   - Keys, values and comments are passed whole: the longest a piece can
 //     carry (253 characters) fits every field below and the value buffer.
-//   - No lookup allocates memory; reading allocates one record and one text
-//     per piece and fails cleanly (Read returns 0, document empty) when
-//     memory runs out.
+//   - No lookup allocates memory. Reading takes one record and one text per
+//     piece from the document's line blocks (kLineBlockSize) and fails
+//     cleanly (Read returns 0, document empty) when memory runs out.
 //
 // Lifetime
 //   GetString returns either a pointer into the document's single value
@@ -64,6 +64,12 @@ constexpr std::size_t kPieceLength = 254;
 
 // Width of every text field: holds any piece with its NUL.
 constexpr std::size_t kTextFieldSize = 256;
+
+// Line records and their texts are taken from blocks of this many bytes that
+// the document allocates as it needs them and frees together: one allocation
+// per block rather than two per line keeps reading fast where the system's
+// allocator is slow.
+constexpr std::size_t kLineBlockSize = 32768;
 
 enum class LineKind : unsigned char {
   Unclassified = 0,  // just appended, not classified yet
@@ -126,9 +132,17 @@ class IniDocument {
   bool HasOpenFile() const { return openFile_ != nullptr; }
 
  private:
+  struct LineBlock;
+
+  // Appends an unclassified record; on running out of memory clears the
+  // whole list and yields none.
   IniLine* Append();
+  // size bytes, aligned for a record, from the document's blocks; none when
+  // memory ran out.
+  void* TakeLineMemory(std::size_t size);
   void CloseFile();
 
+  LineBlock* blocks_ = nullptr;  // newest first; they hold every line
   IniLine* firstLine_ = nullptr;
   IniLine* lastLine_ = nullptr;
   char valueBuffer_[kTextFieldSize] = {};

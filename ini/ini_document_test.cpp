@@ -47,6 +47,12 @@ std::vector<StoredLine> ReadBytes(const std::string& bytes) {
   return Lines(document);
 }
 
+std::string Repeated(const std::string& text, std::size_t times) {
+  std::string out;
+  for (std::size_t i = 0; i < times; ++i) out += text;
+  return out;
+}
+
 constexpr LineKind H = LineKind::Header;
 constexpr LineKind E = LineKind::Entry;
 constexpr LineKind O = LineKind::Other;
@@ -149,48 +155,88 @@ TEST(IniDocumentRead, ClearAndCloseEmptyTheDocument) {
   document.Close();  // nothing left to close
 }
 
-// Three lines: each takes a record and then a text, in that order.
-class ReadOutOfMemory : public ::testing::TestWithParam<long> {};
+// Where memory runs out: the n-th block allocation fails while reading a
+// file of equal lines of the given length. The lengths are chosen so that the
+// second block is asked for by a record, or by a text whose record still fit.
+struct OutOfMemoryCase {
+  const char* name;
+  long failingAllocation;
+  std::size_t lineLength;
+};
+
+std::size_t LineFootprint(std::size_t lineLength) {
+  auto aligned = [](std::size_t n) {
+    return (n + alignof(IniLine) - 1) / alignof(IniLine) * alignof(IniLine);
+  };
+  return sizeof(IniLine) + aligned(lineLength + 1);
+}
+
+class ReadOutOfMemory : public ::testing::TestWithParam<OutOfMemoryCase> {};
 
 TEST_P(ReadOutOfMemory, LeavesTheDocumentEmptyAndTheFileOpenUntilClose) {
+  const OutOfMemoryCase& c = GetParam();
+  std::size_t footprint = LineFootprint(c.lineLength);
+  std::size_t lines = kLineBlockSize / footprint + 2;
   ScratchDirectory dir;
-  std::string path = dir.Write("a.ini", "[A]\nx=1\ny=2\n");
+  std::string path = dir.Write(
+      "a.ini", Repeated("[A]" + std::string(c.lineLength - 3, 'a') + "\n", lines));
   IniDocument document;
   {
-    AllocationFaults faults(GetParam());
+    AllocationFaults faults(c.failingAllocation);
     EXPECT_EQ(document.Read(path.c_str()), 0);
   }
   EXPECT_EQ(document.FirstLine(), nullptr);
   EXPECT_EQ(document.LastLine(), nullptr);
   EXPECT_TRUE(document.HasOpenFile());
   EXPECT_TRUE(testing::FileIsOpen(path));
-  EXPECT_STREQ(document.GetString("A", "x", "default"), "default");
+  EXPECT_EQ(document.FindSection("A"), nullptr);
   document.Close();
   EXPECT_FALSE(document.HasOpenFile());
   EXPECT_FALSE(testing::FileIsOpen(path));
 
   // A later Read starts afresh, also over a file still open.
   {
-    AllocationFaults faults(GetParam());
+    AllocationFaults faults(c.failingAllocation);
     EXPECT_EQ(document.Read(path.c_str()), 0);
   }
   ASSERT_EQ(document.Read(path.c_str()), 1);
   EXPECT_FALSE(document.HasOpenFile());
-  EXPECT_STREQ(document.GetString("A", "y", ""), "2");
+  EXPECT_EQ(Lines(document).size(), lines);
 }
 
-// 1: the first record, 2: the first text, 5: a record with lines before it,
-// 6: a text with lines before it.
-INSTANTIATE_TEST_SUITE_P(EachAllocation, ReadOutOfMemory,
-                         ::testing::Values(1L, 2L, 5L, 6L));
+// With lines taking 128 bytes each, a block holds a whole number of them, so
+// the next record asks for a new block. With a 63-character line, the space
+// left in a block holds a record but not its text.
+INSTANTIATE_TEST_SUITE_P(
+    Points, ReadOutOfMemory,
+    ::testing::Values(OutOfMemoryCase{"FirstRecord", 1, 10},
+                      OutOfMemoryCase{"LaterRecord", 2, 127 - sizeof(IniLine)},
+                      OutOfMemoryCase{"LaterText", 2, 63}),
+    [](const auto& info) { return info.param.name; });
 
-TEST(IniDocumentRead, AllocatesOneRecordAndOneTextPerLine) {
+TEST(ReadOutOfMemory, CasesHitTheIntendedAllocation) {
+  std::size_t record = LineFootprint(127 - sizeof(IniLine));
+  EXPECT_EQ(kLineBlockSize % record, 0u);
+  std::size_t text = LineFootprint(63);
+  EXPECT_GE(kLineBlockSize % text, sizeof(IniLine));
+  EXPECT_LT(kLineBlockSize % text, text);
+}
+
+TEST(IniDocumentRead, AllocatesABlockAtATime) {
   ScratchDirectory dir;
-  std::string path = dir.Write("a.ini", "[A]\nx=1\ny=2\n");
   IniDocument document;
-  AllocationFaults faults;
-  ASSERT_EQ(document.Read(path.c_str()), 1);
-  EXPECT_EQ(faults.Count(), 6);
+  {
+    AllocationFaults faults;
+    ASSERT_EQ(document.Read(dir.Write("small.ini", "[A]\nx=1\ny=2\n").c_str()), 1);
+    EXPECT_EQ(faults.Count(), 1);
+  }
+  {
+    // 128 bytes a line: 256 lines fill a block.
+    std::string line = std::string(126 - sizeof(IniLine), 'x') + "\n";
+    AllocationFaults faults;
+    ASSERT_EQ(document.Read(dir.Write("big.ini", Repeated(line, 3 * 256)).c_str()), 1);
+    EXPECT_EQ(faults.Count(), 3);
+  }
 }
 
 TEST(IniDocumentRead, DestructionClosesAFileLeftOpen) {

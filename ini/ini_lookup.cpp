@@ -27,9 +27,15 @@ bool SameName(const char* text, std::size_t length, const char* name) {
 
 // True when the whole line equals "[" + name + "]", ASCII case ignored.
 bool IsHeaderFor(const char* line, const char* name) {
-  std::size_t length = std::strlen(line);
-  return length >= 2 && line[0] == '[' && line[length - 1] == ']' &&
-         SameName(line + 1, length - 2, name);
+  if (*line++ != '[') return false;
+  for (; *name != '\0'; ++line, ++name) {
+    // The line's NUL differs from any byte of the name.
+    if (UpperAscii(static_cast<unsigned char>(*line)) !=
+        UpperAscii(static_cast<unsigned char>(*name))) {
+      return false;
+    }
+  }
+  return line[0] == ']' && line[1] == '\0';
 }
 
 // Copies length bytes and a NUL into a field; false when they do not fit.
@@ -44,16 +50,20 @@ bool CopyField(char (&field)[kTextFieldSize], const char* from,
 
 // Matches one entry line against the key; fills key, value and comment.
 bool MatchEntry(const char* text, const char* key, EntryLocation* location) {
-  std::size_t contentLength = std::strcspn(text, ";");
-  const char* equals =
-      static_cast<const char*>(std::memchr(text, '=', contentLength));
+  // The content ends at the first ";" (the comment starts there); the key
+  // ends at the first "=" before it.
+  const char* equals = nullptr;
+  const char* end = text;
+  for (; *end != '\0' && *end != ';'; ++end) {
+    if (equals == nullptr && *end == '=') equals = end;
+  }
   if (equals == nullptr) return false;
   std::size_t keyLength = static_cast<std::size_t>(equals - text);
   if (!SameName(text, keyLength, key)) return false;
-  const char* comment = text + contentLength;
   return CopyField(location->key, text, keyLength) &&
-         CopyField(location->value, equals + 1, contentLength - keyLength - 1) &&
-         CopyField(location->comment, comment, std::strlen(comment));
+         CopyField(location->value, equals + 1,
+                   static_cast<std::size_t>(end - equals - 1)) &&
+         CopyField(location->comment, end, std::strlen(end));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+
 #ifdef _WIN32
 #include <share.h>
 #endif
@@ -66,9 +67,28 @@ int TextPieceReader::NextChar() {
   return c;
 }
 
+std::size_t TextPieceReader::CopyPlainRun(char* out, std::size_t room) {
+  if (heldByte_ >= 0) return 0;
+  const unsigned char* run = chunk_ + chunkPos_;
+  std::size_t available = chunkLen_ - chunkPos_;
+  if (available > room) available = room;
+  // A plain loop: the C runtime's search functions cost more per call than
+  // a short line takes to scan (notably under Wine).
+  std::size_t length = 0;
+  while (length < available) {
+    unsigned char c = run[length];
+    if (c == '\n' || c == '\r' || c == kEndOfFileByte) break;
+    out[length++] = static_cast<char>(c);
+  }
+  chunkPos_ += length;
+  return length;
+}
+
 std::size_t TextPieceReader::NextPiece(char* out, std::size_t limit) {
   std::size_t length = 0;
   while (length < limit) {
+    length += CopyPlainRun(out + length, limit - length);
+    if (length == limit) break;
     int c = NextChar();
     if (c < 0) break;
     out[length++] = static_cast<char>(c);

@@ -30,11 +30,14 @@ class TextPieceReader {
  private:
   // The next character after text-mode translation, or -1 at the end.
   int NextChar();
+  // Copies bytes that need no translation straight from the read chunk, at
+  // most room of them; stops before a LF, CR or 0x1A.
+  std::size_t CopyPlainRun(char* out, std::size_t room);
   // The next raw byte, or -1 at the end (or on a read error).
   int NextByte();
 
   std::FILE* file_;
-  unsigned char chunk_[4096];
+  unsigned char chunk_[65536];
   std::size_t chunkPos_ = 0;
   std::size_t chunkLen_ = 0;
   int heldByte_ = -1;  // a byte read ahead after a CR

@@ -7,72 +7,70 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 class ArgumentSplitter {
  public:
-  explicit ArgumentSplitter(const std::string& text) : text_(text) {}
+  ArgumentSplitter(const char* text, GrowableText* out) : at_(text), out_(out) {}
 
-  std::vector<std::string> Split() {
-    std::vector<std::string> arguments;
+  std::size_t Split() {
+    std::size_t count = 0;
     for (;;) {
-      while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
-      if (pos_ == text_.size()) return arguments;
-      arguments.push_back(NextArgument());
+      while (IsBlank(*at_)) ++at_;
+      if (*at_ == '\0') return count;
+      TakeArgument();
+      out_->Append("", 1);  // the argument's NUL
+      ++count;
     }
   }
 
  private:
-  std::string NextArgument() {
-    std::string argument;
+  void TakeArgument() {
     bool quoted = false;
-    while (pos_ < text_.size()) {
-      char c = text_[pos_];
-      if (IsBlank(c) && !quoted) break;
-      if (c == '\\') {
-        TakeBackslashes(&argument);
-      } else if (c == '"') {
-        if (quoted && At(pos_ + 1) == '"') {
-          argument += '"';  // "" inside quotes: one literal quote
-          ++pos_;
+    while (*at_ != '\0' && (quoted || !IsBlank(*at_))) {
+      if (*at_ == '\\') {
+        TakeBackslashes();
+      } else if (*at_ == '"') {
+        if (quoted && at_[1] == '"') {
+          out_->Append("\"", 1);  // "" inside quotes: one literal quote
+          ++at_;
         } else {
           quoted = !quoted;
         }
-        ++pos_;
+        ++at_;
       } else {
-        argument += c;
-        ++pos_;
+        out_->Append(at_++, 1);
       }
     }
-    return argument;
   }
 
   // A run of backslashes; one before a quote escapes it when the run is odd.
-  void TakeBackslashes(std::string* argument) {
+  void TakeBackslashes() {
     std::size_t count = 0;
-    while (At(pos_) == '\\') {
+    while (*at_ == '\\') {
       ++count;
-      ++pos_;
+      ++at_;
     }
-    if (At(pos_) != '"') {
-      argument->append(count, '\\');
+    if (*at_ != '"') {
+      AppendBackslashes(count);
       return;
     }
-    argument->append(count / 2, '\\');
+    AppendBackslashes(count / 2);
     if (count % 2 == 1) {
-      *argument += '"';
-      ++pos_;
+      out_->Append("\"", 1);
+      ++at_;
     }
   }
 
-  char At(std::size_t index) const {
-    return index < text_.size() ? text_[index] : '\0';
+  void AppendBackslashes(std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) out_->Append("\\", 1);
   }
 
-  const std::string& text_;
-  std::size_t pos_ = 0;
+  const char* at_;
+  GrowableText* out_;
 };
 
 }  // namespace
 
-std::vector<std::string> SplitWindowsArguments(const std::string& parameters) {
-  return ArgumentSplitter(parameters).Split();
+std::size_t SplitWindowsArguments(const char* parameters,
+                                  GrowableText* arguments) {
+  return ArgumentSplitter(parameters, arguments).Split();
 }
 
 }  // namespace brindoka

@@ -2,10 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include "tests/support/allocation_faults.h"
+#include "tests/support/split_arguments.h"
+
 namespace brindoka {
 namespace {
 
 using Args = std::vector<std::string>;
+
+Args Split(const std::string& text) {
+  bool failed = true;
+  Args arguments = testing::SplitArguments(text, &failed);
+  EXPECT_FALSE(failed);
+  return arguments;
+}
 
 struct SplitCase {
   const char* text;
@@ -15,7 +28,7 @@ struct SplitCase {
 class SplitTest : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(SplitTest, SplitsLikeTheMicrosoftRuntime) {
-  EXPECT_EQ(SplitWindowsArguments(GetParam().text), GetParam().arguments)
+  EXPECT_EQ(Split(GetParam().text), GetParam().arguments)
       << GetParam().text;
 }
 
@@ -40,6 +53,25 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"\"a\"\"b\" c", {"a\"b", "c"}},  // "" inside quotes
         SplitCase{"a\"b\"\" c d", {"ab\" c d"}},
         SplitCase{"a\"\"b", {"ab"}}));
+
+// Memory running out at any point marks the result failed, never half-split
+// without saying so.
+TEST(SplitWindowsArguments, ReportsRunningOutOfMemory) {
+  std::string text = "-classpath \"" + std::string(300, 'a') + "\" Main b c";
+  long total;
+  {
+    testing::AllocationFaults counting;
+    Split(text);
+    total = counting.Count();
+  }
+  ASSERT_GT(total, 0);
+  for (long failing = 1; failing <= total; ++failing) {
+    testing::AllocationFaults faults(failing);
+    bool failed = false;
+    testing::SplitArguments(text, &failed);
+    EXPECT_TRUE(failed) << failing;
+  }
+}
 
 }  // namespace
 }  // namespace brindoka

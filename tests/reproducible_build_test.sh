@@ -14,7 +14,7 @@ for part in CMakeLists.txt cmake ini launcher; do
 done
 cmake -S "$work/elsewhere/src" -B "$work/other-build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$work/elsewhere/src/cmake/mingw-i686.cmake" \
-  -DCMAKE_BUILD_TYPE=MinSizeRel -DBRINDOKA_TESTS=OFF >/dev/null
+  -DCMAKE_BUILD_TYPE=MinSizeRel -DBRINDOKA_TESTS=OFF -DBRINDOKA_BENCH=OFF >/dev/null
 cmake --build "$work/other-build" --target Brindoka >/dev/null
 
 if cmp "$built_exe" "$work/other-build/launcher/Brindoka.exe"; then
