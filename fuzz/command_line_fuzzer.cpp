@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/split_arguments.h"
+#include "launcher/argument_list.h"
 
 namespace {
 
@@ -33,12 +33,12 @@ std::string Quote(const std::string& argument) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string text(reinterpret_cast<const char*>(data), size);
   if (text.find('\0') != std::string::npos) return 0;  // a C string ends there
-  std::vector<std::string> arguments = brindoka::testing::SplitArguments(text);
+  std::vector<std::string> arguments = brindoka::SplitArguments(text);
   std::string joined;
   for (const std::string& argument : arguments) {
     joined += (joined.empty() ? "" : " ") + Quote(argument);
   }
-  if (brindoka::testing::SplitArguments(joined) != arguments) {
+  if (brindoka::SplitArguments(joined) != arguments) {
     std::fprintf(stderr, "round trip broken for: %s\n", joined.c_str());
     std::abort();
   }

@@ -152,6 +152,23 @@ class IniDocument {
 // Classification of one line's text (exposed for tests and tools).
 LineKind ClassifyLine(const char* text);
 
+// An entry line's text as lookups see it: the key as written is the first
+// keyLength bytes; the value runs to the first ";" or the end; the comment is
+// the rest, from the ";".
+struct EntryText {
+  std::size_t keyLength;
+  const char* value;
+  std::size_t valueLength;
+  const char* comment;
+};
+
+// False when the text has no "=" before its first ";".
+bool ParseEntryText(const char* text, EntryText* parts);
+
+// Whether `length` bytes of text are the name, compared as lookups compare
+// names: ASCII letters without regard to case, every other byte as it is.
+bool NamesEqual(const char* text, std::size_t length, const char* name);
+
 }  // namespace brindoka
 
 #endif  // BRINDOKA_INI_INI_DOCUMENT_H

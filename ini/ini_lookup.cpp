@@ -12,19 +12,6 @@ unsigned char UpperAscii(unsigned char c) {
                                 : c;
 }
 
-// Compares `length` bytes of text with the NUL-terminated name, ignoring the
-// case of ASCII letters; equal only when the name has exactly that length.
-bool SameName(const char* text, std::size_t length, const char* name) {
-  for (std::size_t i = 0; i < length; ++i) {
-    unsigned char n = static_cast<unsigned char>(name[i]);
-    if (n == '\0' ||
-        UpperAscii(static_cast<unsigned char>(text[i])) != UpperAscii(n)) {
-      return false;
-    }
-  }
-  return name[length] == '\0';
-}
-
 // True when the whole line equals "[" + name + "]", ASCII case ignored.
 bool IsHeaderFor(const char* line, const char* name) {
   if (*line++ != '[') return false;
@@ -50,23 +37,40 @@ bool CopyField(char (&field)[kTextFieldSize], const char* from,
 
 // Matches one entry line against the key; fills key, value and comment.
 bool MatchEntry(const char* text, const char* key, EntryLocation* location) {
-  // The content ends at the first ";" (the comment starts there); the key
-  // ends at the first "=" before it.
+  EntryText parts;
+  if (!ParseEntryText(text, &parts) || !NamesEqual(text, parts.keyLength, key)) {
+    return false;
+  }
+  return CopyField(location->key, text, parts.keyLength) &&
+         CopyField(location->value, parts.value, parts.valueLength) &&
+         CopyField(location->comment, parts.comment, std::strlen(parts.comment));
+}
+
+}  // namespace
+
+bool NamesEqual(const char* text, std::size_t length, const char* name) {
+  for (std::size_t i = 0; i < length; ++i) {
+    unsigned char n = static_cast<unsigned char>(name[i]);
+    if (n == '\0' ||
+        UpperAscii(static_cast<unsigned char>(text[i])) != UpperAscii(n)) {
+      return false;
+    }
+  }
+  return name[length] == '\0';
+}
+
+bool ParseEntryText(const char* text, EntryText* parts) {
+  // The content ends at the first ";"; the key ends at the first "=" before.
   const char* equals = nullptr;
   const char* end = text;
   for (; *end != '\0' && *end != ';'; ++end) {
     if (equals == nullptr && *end == '=') equals = end;
   }
   if (equals == nullptr) return false;
-  std::size_t keyLength = static_cast<std::size_t>(equals - text);
-  if (!SameName(text, keyLength, key)) return false;
-  return CopyField(location->key, text, keyLength) &&
-         CopyField(location->value, equals + 1,
-                   static_cast<std::size_t>(end - equals - 1)) &&
-         CopyField(location->comment, end, std::strlen(end));
+  *parts = EntryText{static_cast<std::size_t>(equals - text), equals + 1,
+                     static_cast<std::size_t>(end - equals - 1), end};
+  return true;
 }
-
-}  // namespace
 
 IniLine* IniDocument::FindSection(const char* name) const {
   if (name == nullptr) return nullptr;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "tests/support/allocation_faults.h"
-#include "tests/support/split_arguments.h"
+#include "launcher/argument_list.h"
 
 namespace brindoka {
 namespace {
@@ -15,7 +15,7 @@ using Args = std::vector<std::string>;
 
 Args Split(const std::string& text) {
   bool failed = true;
-  Args arguments = testing::SplitArguments(text, &failed);
+  Args arguments = SplitArguments(text, &failed);
   EXPECT_FALSE(failed);
   return arguments;
 }
@@ -68,7 +68,7 @@ TEST(SplitWindowsArguments, ReportsRunningOutOfMemory) {
   for (long failing = 1; failing <= total; ++failing) {
     testing::AllocationFaults faults(failing);
     bool failed = false;
-    testing::SplitArguments(text, &failed);
+    SplitArguments(text, &failed);
     EXPECT_TRUE(failed) << failing;
   }
 }

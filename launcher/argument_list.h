@@ -1,14 +1,14 @@
-// The stand-in's argument splitting as a list of strings, for tests and
-// fuzzers.
-#ifndef BRINDOKA_TESTS_SUPPORT_SPLIT_ARGUMENTS_H
-#define BRINDOKA_TESTS_SUPPORT_SPLIT_ARGUMENTS_H
+// The Windows argument splitting as a list of strings, for tools, tests and
+// fuzzers (the launchers themselves do without the standard containers).
+#ifndef BRINDOKA_LAUNCHER_ARGUMENT_LIST_H
+#define BRINDOKA_LAUNCHER_ARGUMENT_LIST_H
 
 #include <string>
 #include <vector>
 
 #include "launcher/windows_command_line.h"
 
-namespace brindoka::testing {
+namespace brindoka {
 
 // The arguments of text; `failed` tells whether memory ran out on the way.
 inline std::vector<std::string> SplitArguments(const std::string& text,
@@ -25,6 +25,6 @@ inline std::vector<std::string> SplitArguments(const std::string& text,
   return arguments;
 }
 
-}  // namespace brindoka::testing
+}  // namespace brindoka
 
 #endif
