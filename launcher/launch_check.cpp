@@ -14,8 +14,13 @@ bool IsClassPathEntry(Setting setting) {
   return static_cast<std::size_t>(setting) <= static_cast<std::size_t>(Setting::Activation);
 }
 
-bool HoldsBlank(const std::string& text) {
-  return text.find_first_of(" \t") != std::string::npos;
+// A blank between words: blanks at either end only widen the gaps between
+// the command's words.
+bool HoldsInnerBlank(const std::string& text) {
+  std::size_t first = text.find_first_not_of(" \t");
+  std::size_t last = text.find_last_not_of(" \t");
+  return first != std::string::npos &&
+         text.substr(first, last - first + 1).find_first_of(" \t") != std::string::npos;
 }
 
 bool IsAbsolute(const std::string& path) {
@@ -70,10 +75,10 @@ void CheckSettings(const LaunchReport& report, std::size_t headerLine,
     }
     bool wordSetting = setting == Setting::MainClass || setting == Setting::Router ||
                        setting == Setting::Conf;
-    if (wordSetting && HoldsBlank(s.value)) {
+    if (wordSetting && HoldsInnerBlank(s.value)) {
       out->push_back({s.line, "the value of \"" + s.key + "\" holds a blank, so the Java runtime "
                       "receives it as several arguments",
-                      "remove the blanks (also before a \";\" comment)"});
+                      "remove the blanks, or give the class one word and the rest elsewhere"});
     }
     if (set && s.value.empty() && (setting == Setting::MainClass || setting == Setting::Javaw)) {
       out->push_back({s.line, setting == Setting::Javaw

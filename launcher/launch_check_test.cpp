@@ -42,6 +42,13 @@ TEST(CheckLaunch, CleanFileGivesTheCommandAndNoWarning) {
   EXPECT_EQ(report.settings[9].line, 0u);  // javaw: the default
 }
 
+// Blanks at either end only widen the gaps between the command's words.
+TEST(CheckLaunch, BlanksAroundAWordAreNoWarning) {
+  std::string settings = kClean;
+  settings.replace(settings.find("router=r:1"), 10, "router= r:1 ; note");
+  EXPECT_TRUE(Check(settings).warnings.empty());
+}
+
 TEST(CheckLaunch, NoFileTakesEveryDefault) {
   ScratchDirectory dir;
   LaunchReport report = CheckLaunch(dir.File("Brindoka.Ini"), dir.Path());
@@ -78,8 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
         LaunchWarningCase{"QuoteInValue", "router=r:1", "router=\"r:1\"", "double quote"},
         LaunchWarningCase{"BlankInMainClass", "mainclass=com.example.Main",
                           "mainclass=com.example.Main -Xmx1g", "several arguments"},
-        LaunchWarningCase{"BlankBeforeComment", "conf=c.properties",
-                          "conf=c.properties ; the file", "several arguments"},
+        LaunchWarningCase{"BlankInsideConf", "conf=c.properties",
+                          "conf=c.properties x ; the file", "several arguments"},
         LaunchWarningCase{"EmptyJavaw", "conf=c.properties", "conf=c.properties\njavaw=",
                           "no program is started"},
         LaunchWarningCase{"MissingClassPathFile", "soap=soap.jar", "soap=soap2.jar",
