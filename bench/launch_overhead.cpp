@@ -18,15 +18,13 @@
 #include <vector>
 
 #include "bench/settings_fixture.h"
+#include "tests/support/worked_example.h"
 
 namespace fs = std::filesystem;
 extern char** environ;
 
 namespace {
 
-const char kWorkedExample[] =
-    "[Config]\nclient=a.jar\nlib=b.jar\nsoap=c.jar\nxerces=d.jar\nmail=e.jar\n"
-    "activation=f.jar\nmainclass=Main\nrouter=Rt\nconf=Cf\n";
 
 struct Run {
   double microseconds;
@@ -79,7 +77,7 @@ int main(int argc, char** argv) {
   fs::create_directories(work / "path");
   fs::create_symlink("/bin/true", work / "path" / "javaw");
   setenv("PATH", ((work / "path").string() + ":" + std::getenv("PATH")).c_str(), 1);
-  WriteFile(work / "Brindoka.Ini", kWorkedExample);
+  WriteFile(work / "Brindoka.Ini", brindoka::testing::kWorkedExample);
   fs::current_path(work);
   prctl(PR_SET_CHILD_SUBREAPER, 1);
 

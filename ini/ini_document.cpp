@@ -61,6 +61,7 @@ void* IniDocument::TakeLineMemory(std::size_t size) {
   static_assert(alignof(LineBlock) >= alignof(IniLine),
                 "a block's bytes start aligned for a line record");
   size = AlignedForLines(size);
+  if (size > kLineBlockSize) return nullptr;  // never: pieces are far smaller
   if (blocks_ == nullptr || kLineBlockSize - blocks_->used < size) {
     auto* block = static_cast<LineBlock*>(
         AllocateMemory(sizeof(LineBlock) + kLineBlockSize));

@@ -142,11 +142,11 @@ class IniDocument {
   void* TakeLineMemory(std::size_t size);
   void CloseFile();
 
-  LineBlock* blocks_ = nullptr;  // newest first; they hold every line
   IniLine* firstLine_ = nullptr;
   IniLine* lastLine_ = nullptr;
   char valueBuffer_[kTextFieldSize] = {};
   std::FILE* openFile_ = nullptr;
+  LineBlock* blocks_ = nullptr;  // newest first; they hold every line
 };
 
 // Classification of one line's text (exposed for tests and tools).

@@ -8,20 +8,17 @@
 
 #include "tests/support/allocation_faults.h"
 #include "tests/support/scratch_files.h"
+#include "tests/support/worked_example.h"
 
 namespace brindoka {
 namespace {
 
 using testing::AllocationFaults;
 using testing::ScratchDirectory;
+using testing::kDefaultParameters;
+using testing::kWorkedExample;
+using testing::kWorkedParameters;
 
-const char kWorkedExample[] =
-    "[Config]\n"
-    "client=a.jar\nlib=b.jar\nsoap=c.jar\nxerces=d.jar\nmail=e.jar\n"
-    "activation=f.jar\nmainclass=Main\nrouter=Rt\nconf=Cf\n";
-const char kWorkedParameters[] =
-    "-classpath \"a.jar;b.jar;c.jar;d.jar;e.jar;f.jar\" Main Rt Cf";
-const char kEmptyParameters[] = "-classpath \";;;;;\"   ";
 
 struct ComposeCase {
   const char* name;
@@ -49,13 +46,13 @@ INSTANTIATE_TEST_SUITE_P(
     Files, ComposeTest,
     ::testing::Values(
         ComposeCase{"WorkedExample", kWorkedExample, "javaw", kWorkedParameters},
-        ComposeCase{"NoFile", "", "javaw", kEmptyParameters},
+        ComposeCase{"NoFile", "", "javaw", kDefaultParameters},
         ComposeCase{"NoConfigSection", "[Other]\nclient=a.jar\njavaw=x\n", "javaw",
-                    kEmptyParameters},
+                    kDefaultParameters},
         ComposeCase{"CustomJavaw", "[Config]\njavaw=jre\\bin\\javaw.exe\n",
-                    "jre\\bin\\javaw.exe", kEmptyParameters},
+                    "jre\\bin\\javaw.exe", kDefaultParameters},
         // The default applies only when the key is missing.
-        ComposeCase{"EmptyJavaw", "[Config]\njavaw=\n", "", kEmptyParameters},
+        ComposeCase{"EmptyJavaw", "[Config]\njavaw=\n", "", kDefaultParameters},
         ComposeCase{"ValuesInsertedUnchanged",
                     "[Config]\nclient= my app.jar \nmainclass=a b\n"
                     "router=\"q\"\nconf=C:\\x\\\n",

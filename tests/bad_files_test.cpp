@@ -11,6 +11,7 @@
 
 #include "launcher/launch_sequence.h"
 #include "tests/support/scratch_files.h"
+#include "tests/support/worked_example.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -24,13 +25,10 @@ namespace brindoka {
 namespace {
 
 using testing::ScratchDirectory;
+using testing::kDefaultParameters;
+using testing::kWorkedExample;
+using testing::kWorkedParameters;
 
-const char kWorkedExample[] =
-    "[Config]\nclient=a.jar\nlib=b.jar\nsoap=c.jar\nxerces=d.jar\nmail=e.jar\n"
-    "activation=f.jar\nmainclass=Main\nrouter=Rt\nconf=Cf\n";
-const char kWorkedParameters[] =
-    "-classpath \"a.jar;b.jar;c.jar;d.jar;e.jar;f.jar\" Main Rt Cf";
-const char kDefaultParameters[] = "-classpath \";;;;;\"   ";
 
 std::string Garbage(std::size_t size) {
   std::mt19937 random(20261211);
@@ -85,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
                     kDefaultParameters},
         BadFileCase{"GarbageAfterTheSettings",
                     [](const ScratchDirectory& dir) {
-                      WriteSettings(dir, kWorkedExample + Garbage(1 << 20));
+                      WriteSettings(dir, std::string(kWorkedExample) + Garbage(1 << 20));
                     },
                     kWorkedParameters},
         BadFileCase{"FiftyMegabyteLineWithoutLineFeed",
