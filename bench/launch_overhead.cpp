@@ -25,7 +25,6 @@ extern char** environ;
 
 namespace {
 
-
 struct Run {
   double microseconds;
   long peakKilobytes;

@@ -135,9 +135,7 @@ void CheckedSettingsFile::CheckHeaders(const std::string& section,
     std::string inner = content.substr(1, content.size() - 2);
     if (!Equal(Trim(inner), section)) continue;
 
-    if (record->kind == LineKind::Header && record == document_.FindSection(section.c_str())) {
-      continue;  // the header that counts
-    }
+    if (record == first) continue;  // the header that counts
     if (text.size() == inner.size() + 2 && !mark && Equal(inner, section)) {
       out->push_back({LineOf(record),
                       "a second " + header + ": only the first (line " +
