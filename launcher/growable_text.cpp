@@ -1,5 +1,6 @@
 #include "launcher/growable_text.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "ini/memory.h"
@@ -10,6 +11,7 @@ GrowableText::~GrowableText() { ReleaseMemory(data_); }
 
 bool GrowableText::Reserve(std::size_t length) {
   if (length < capacity_) return true;
+  if (length > SIZE_MAX / 4) return false;  // doubling below must not overflow
   std::size_t capacity = capacity_ < 64 ? 64 : capacity_;
   while (capacity <= length) capacity *= 2;
   void* grown = ResizeMemory(data_, capacity);
@@ -22,7 +24,7 @@ bool GrowableText::Reserve(std::size_t length) {
 void GrowableText::Append(const char* text) { Append(text, std::strlen(text)); }
 
 void GrowableText::Append(const char* text, std::size_t length) {
-  if (failed_ || !Reserve(length_ + length)) {
+  if (failed_ || length > SIZE_MAX / 4 || !Reserve(length_ + length)) {
     failed_ = true;
     return;
   }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -78,6 +79,16 @@ TEST(ComposeLaunchCommand, TakesEachSettingIntoItsOwnString) {
     settings.push_back(setting.CStr());
   }
   EXPECT_EQ(settings, expected);
+}
+
+TEST(GrowableText, FailsForGoodOnASizeItCannotHold) {
+  GrowableText text;
+  text.Append("abc");
+  text.Append("", SIZE_MAX - 1);  // never copied: the size is refused first
+  EXPECT_TRUE(text.Failed());
+  text.Append("d");
+  EXPECT_TRUE(text.Failed());
+  EXPECT_STREQ(text.CStr(), "abc");
 }
 
 // Runs the sequence in a directory of its own and records what it started.
