@@ -46,10 +46,11 @@ std::string Shown(const std::string& value) {
     }
   }
   out += "\"";
-  std::size_t leading = value.find_first_not_of(' ');
-  if (leading == std::string::npos) leading = value.size();
-  std::size_t trailing = value.empty() ? 0 : value.size() - 1 - value.find_last_not_of(' ');
-  if (leading == value.size()) trailing = 0;
+  std::size_t leading = 0, trailing = 0;
+  while (leading < value.size() && value[leading] == ' ') ++leading;
+  while (trailing < value.size() - leading && value[value.size() - 1 - trailing] == ' ') {
+    ++trailing;
+  }
   if (leading > 0 || trailing > 0) {
     out += " (" + std::to_string(leading) + " blank(s) before, " +
            std::to_string(trailing) + " after)";
